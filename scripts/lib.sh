@@ -27,3 +27,44 @@ quietly() {
     return 1
   fi
 }
+
+# Configures (when needed) and builds one of the two builds: native or win.
+configure_and_build() {
+  local kind=$1
+  shift
+  local dir args=()
+  if [ "$kind" = win ]; then
+    dir=$WIN_DIR
+    args=(-DCMAKE_TOOLCHAIN_FILE="$ORVELLE_ROOT/cmake/mingw-w64.cmake")
+  else
+    dir=$NATIVE_DIR
+  fi
+  quietly "configure-$kind" cmake -S "$ORVELLE_ROOT" -B "$dir" "${args[@]}" "$@"
+  cmake --build "$dir" -j "$(nproc)" -- --no-print-directory
+}
+
+# Starts a private Xvfb on a free display and exports DISPLAY; stop_xvfb ends it.
+XVFB_PID=
+start_xvfb() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 50); do
+      [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; return 0; }
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+  done
+  say "could not start Xvfb" >&2
+  return 1
+}
+stop_xvfb() {
+  [ -n "$XVFB_PID" ] || return 0
+  # Let Wine's processes let go of the display first, so none of them dies on a lost connection.
+  timeout 15 wineserver -w 2>/dev/null || true
+  kill "$XVFB_PID" 2>/dev/null || true
+  wait "$XVFB_PID" 2>/dev/null || true
+  XVFB_PID=
+}
