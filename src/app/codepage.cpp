@@ -28,7 +28,8 @@ std::wstring WideFromUtf8(const Bytes& utf8) {
 Text TextFromWide(const std::wstring& wide) {
   if (wide.empty() || wide.size() > INT_MAX) return Text();
   const int n = static_cast<int>(wide.size());
-  const int bytes = WideCharToMultiByte(kTextCodePage, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
+  const int bytes =
+      WideCharToMultiByte(kTextCodePage, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
   if (bytes <= 0) return Text();
   Text text(static_cast<std::size_t>(bytes), '\0');
   WideCharToMultiByte(kTextCodePage, 0, wide.data(), n, text.data(), bytes, nullptr, nullptr);

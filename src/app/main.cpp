@@ -32,8 +32,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   const int x = (GetSystemMetrics(SM_CXSCREEN) - kWindowWidth) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - kWindowHeight) / 2;
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  HWND window = CreateWindowExW(0, windowClass.lpszClassName, WideFromText("Orvelle").c_str(), style,
-                                x, y, kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
+  HWND window =
+      CreateWindowExW(0, windowClass.lpszClassName, WideFromText("Orvelle").c_str(), style, x, y,
+                      kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
   if (!window) return -1;
   ShowWindow(window, showCommand);
 

@@ -3,7 +3,7 @@
 namespace {
 // Removed one after the other, each everywhere. The order does not matter for the result, since
 // every entry is a single character.
-const char* const kRemoved[] = {":", "\\", "/", "?", "*", "<", ">", "|", "：", "、",
+const char* const kRemoved[] = {":",  "\\", "/",  "?",  "*", "<",  ">",  "|", "：", "、",
                                 "？", "。", "（", "）", "·", "！", "，", ".", " "};
 }  // namespace
 

@@ -28,8 +28,9 @@ bool MatchesAt(const Text& t, std::size_t i, const Text& s, bool ignoreCase) {
 }
 
 bool IsSpaceAt(const Text& t, std::size_t i) {
-  return t[i] == ' ' || (CharSize(t, i) == 2 && static_cast<unsigned char>(t[i]) == kFullWidthLead &&
-                         static_cast<unsigned char>(t[i + 1]) == kFullWidthLead);
+  return t[i] == ' ' ||
+         (CharSize(t, i) == 2 && static_cast<unsigned char>(t[i]) == kFullWidthLead &&
+          static_cast<unsigned char>(t[i + 1]) == kFullWidthLead);
 }
 
 // Index (0-based) of the first match at a character boundary at or after `from`, or npos.

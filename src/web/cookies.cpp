@@ -33,7 +33,8 @@ Text MergeCookies(Text& cookies, Text& newCookies) {
   }
   cookies.clear();
   for (const Text& pair : merged) {
-    if (TextRight(pair, TextLength(kDeletedSuffix)) != kDeletedSuffix) cookies += pair + kPairSeparator;
+    if (TextRight(pair, TextLength(kDeletedSuffix)) != kDeletedSuffix)
+      cookies += pair + kPairSeparator;
   }
   cookies = DedupeJoined(DropLast(cookies, kPairSeparator), kPairSeparator);
   return cookies;

@@ -4,11 +4,16 @@
 
 std::int64_t MillisecondsPerUnit(int unit) {
   switch (unit) {
-    case 0: return 1;
-    case 1: return 1000;
-    case 2: return 60000;
-    case 3: return 3600000;
-    default: return unit;
+    case 0:
+      return 1;
+    case 1:
+      return 1000;
+    case 2:
+      return 60000;
+    case 3:
+      return 3600000;
+    default:
+      return unit;
   }
 }
 

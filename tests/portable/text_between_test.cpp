@@ -47,7 +47,10 @@ TEST(SanitizeName, RemovesEveryListedCharacterAndRewritesTheVariable) {
       {"a:b\\c/d?e*f<g>h|i", "abcdefghi"},
       {"Vol. 2", "Vol2"},
       {"你好：世界！", "你好世界"},
-      {"\"a\"\tb\xA1\xA1" "c", "\"a\"\tb\xA1\xA1" "c"},  // quotes, tabs, full-width spaces stay
+      {"\"a\"\tb\xA1\xA1"
+       "c",
+       "\"a\"\tb\xA1\xA1"
+       "c"},             // quotes, tabs, full-width spaces stay
       {"乗億", "乗億"},  // second bytes 0x5C and 0x7C are not "\" and "|"
       {"::.. ", ""},
       {"", ""},
@@ -61,10 +64,10 @@ TEST(SanitizeName, RemovesEveryListedCharacterAndRewritesTheVariable) {
 }
 
 TEST(SanitizeName, RemovesEachCharacterByItsGbkBytes) {
-  const char* const removed[] = {"\x3A", "\x5C", "\x2F", "\x3F", "\x2A", "\x3C", "\x3E",
-                                 "\x7C", "\xA3\xBA", "\xA1\xA2", "\xA3\xBF", "\xA1\xA3",
-                                 "\xA3\xA8", "\xA3\xA9", "\xA1\xA4", "\xA3\xA1", "\xA3\xAC",
-                                 "\x2E", "\x20"};
+  const char* const removed[] = {"\x3A",     "\x5C",     "\x2F",     "\x3F",     "\x2A",
+                                 "\x3C",     "\x3E",     "\x7C",     "\xA3\xBA", "\xA1\xA2",
+                                 "\xA3\xBF", "\xA1\xA3", "\xA3\xA8", "\xA3\xA9", "\xA1\xA4",
+                                 "\xA3\xA1", "\xA3\xAC", "\x2E",     "\x20"};
   for (const char* c : removed) {
     Text name = Text("x") + c + "y" + c;
     EXPECT_EQ(SanitizeName(name), "xy") << "bytes of " << c;

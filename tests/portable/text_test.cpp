@@ -157,8 +157,8 @@ TEST(TextToInt, FoldsFullWidthThenReadsLikeC) {
       {"", 0},
       {"-", 0},
       {"２０１５１１３０", 20151130},
-      {"\xA1\xA1１２", 12},   // full-width space, then full-width digits
-      {"－３", -3},           // full-width minus
+      {"\xA1\xA1１２", 12},  // full-width space, then full-width digits
+      {"－３", -3},          // full-width minus
       {"12３4", 1234},
       {"99999999999", INT_MAX},
       {"-99999999999", INT_MIN},

@@ -19,8 +19,8 @@ TEST(Utf8ToLocal, DecodesTheSitesUtf8IntoGbkText) {
       {{}, ""},
       {B({'a', 'b', 'c'}), "abc"},
       {B({0xE4, 0xB8, 0xAD, 0xE6, 0x96, 0x87}), "\xD6\xD0\xCE\xC4"},
-      {B({'a', 0, 'b'}), "a"},         // a NUL ends the text
-      {B({0xE0, 0xB8, 0x81}), "?"},    // Thai ko kai: GBK has no such character
+      {B({'a', 0, 'b'}), "a"},       // a NUL ends the text
+      {B({0xE0, 0xB8, 0x81}), "?"},  // Thai ko kai: GBK has no such character
       {B({0xE5, 0x9B, 0xBE, 0xE7, 0x89, 0x87, ' ', '1'}), "图片 1"},
   };
   for (const auto& c : cases) EXPECT_EQ(Utf8ToLocal(c.body), c.expected);
