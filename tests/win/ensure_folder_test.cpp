@@ -15,6 +15,13 @@ bool IsFolder(const std::wstring& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool CreateEmptyFile(const std::wstring& path) {
+  HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(h);
+  return true;
+}
+
 void RemoveTree(const std::wstring& folder) {
   WIN32_FIND_DATAW found;
   HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
@@ -60,9 +67,7 @@ TEST_F(EnsureFolderTest, CreatesNestedChineseFoldersAndAppendsTheBackslash) {
 
 TEST_F(EnsureFolderTest, AnExistingFolderGivesOneAndKeepsItsContent) {
   const std::wstring file = base_ + L"\\keep.txt";
-  HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-  ASSERT_NE(h, INVALID_HANDLE_VALUE);
-  CloseHandle(h);
+  ASSERT_TRUE(CreateEmptyFile(file));
 
   Text path = Base() + "\\";
   EXPECT_EQ(EnsureFolder(path), 1);
@@ -82,9 +87,7 @@ TEST_F(EnsureFolderTest, NamesEndingInAGbkCharacterWithSecondByte5CGetTheirBacks
 
 TEST_F(EnsureFolderTest, GivesZeroWhenAComponentIsAFile) {
   const std::wstring file = base_ + L"\\plain";
-  HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-  ASSERT_NE(h, INVALID_HANDLE_VALUE);
-  CloseHandle(h);
+  ASSERT_TRUE(CreateEmptyFile(file));
 
   Text path = Base() + "\\plain\\sub";
   EXPECT_EQ(EnsureFolder(path), 0);
