@@ -47,9 +47,11 @@ class PumpingWaitTest : public testing::Test {
   void WaitWhileOtherThreadDelivers(UINT message, int intervalMs) {
     HWND window = window_;
     std::thread other([window, message] {
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
       if (message == kSent) {
-        SendMessageW(window, message, 0, 0);
+        // Bounded, so a message that arrives after the wait fails the test instead of hanging it.
+        DWORD_PTR result;
+        SendMessageTimeoutW(window, message, 0, 0, SMTO_NORMAL, 10000, &result);
       } else {
         PostMessageW(window, message, 0, 0);
       }
@@ -63,13 +65,13 @@ class PumpingWaitTest : public testing::Test {
 };
 
 TEST_F(PumpingWaitTest, DispatchesAMessagePostedDuringTheWaitBeforeReturning) {
-  WaitWhileOtherThreadDelivers(kPosted, 600);
+  WaitWhileOtherThreadDelivers(kPosted, 1000);
   EXPECT_EQ(g_events, (std::vector<std::string>{"posted", "returned"}));
   EXPECT_EQ(g_handlerThread, GetCurrentThreadId());
 }
 
 TEST_F(PumpingWaitTest, AnswersAMessageSentFromAnotherThreadDuringTheWait) {
-  WaitWhileOtherThreadDelivers(kSent, 600);
+  WaitWhileOtherThreadDelivers(kSent, 1000);
   EXPECT_EQ(g_events, (std::vector<std::string>{"sent", "returned"}));
   EXPECT_EQ(g_handlerThread, GetCurrentThreadId());
 }
