@@ -28,19 +28,23 @@ quietly() {
   fi
 }
 
-# Configures (when needed) and builds one of the two builds: native or win.
-configure_and_build() {
+# Configures one of the two builds, native or win; extra arguments go to CMake.
+configure_build() {
   local kind=$1
   shift
-  local dir args=()
   if [ "$kind" = win ]; then
-    dir=$WIN_DIR
-    args=(-DCMAKE_TOOLCHAIN_FILE="$ORVELLE_ROOT/cmake/mingw-w64.cmake")
+    quietly configure-win cmake -S "$ORVELLE_ROOT" -B "$WIN_DIR" \
+      -DCMAKE_TOOLCHAIN_FILE="$ORVELLE_ROOT/cmake/mingw-w64.cmake" "$@"
   else
-    dir=$NATIVE_DIR
+    quietly configure-native cmake -S "$ORVELLE_ROOT" -B "$NATIVE_DIR" "$@"
   fi
-  quietly "configure-$kind" cmake -S "$ORVELLE_ROOT" -B "$dir" "${args[@]}" "$@"
-  cmake --build "$dir" -j "$(nproc)" -- --no-print-directory
+}
+
+# Builds a configured build folder; extra arguments go to cmake --build (a --target, say).
+run_build() {
+  local dir=$1
+  shift
+  cmake --build "$dir" -j "$(nproc)" "$@" -- --no-print-directory
 }
 
 # Starts a private Xvfb on a free display and exports DISPLAY; stop_xvfb ends it.
